@@ -11,7 +11,8 @@ namespace {
 int Usage() {
   std::fputs(
       "usage: make_media FOLDER [--celvano] [--no-german-manuals] [--clearset]\n"
-      "                  [--language N] [--realistic]\n",
+      "                  [--language N] [--realistic]\n"
+      "       make_media --list-copies   (table, fresh-only, source, target; tab-separated)\n",
       stderr);
   return 2;
 }
@@ -20,6 +21,12 @@ int Usage() {
 
 int main(int argc, char** argv) {
   if (argc < 2) return Usage();
+  if (std::string_view(argv[1]) == "--list-copies") {
+    for (const tools::FixedCopy& copy : tools::FixedCopies())
+      std::printf("%s\t%d\t%s\t%s\n", copy.table.c_str(), copy.fresh_only ? 1 : 0,
+                  copy.source.c_str(), copy.target.c_str());
+    return 0;
+  }
   tools::MediaOptions options;
   for (int i = 2; i < argc; ++i) {
     const std::string_view arg = argv[i];

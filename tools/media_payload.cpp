@@ -6,6 +6,7 @@
 
 #include "install/deployment_tables.h"
 #include "install/manifest.h"
+#include "install/run_record.h"
 
 namespace tools {
 
@@ -86,6 +87,26 @@ std::string ContentsOf(std::string_view path, bool realistic_sizes) {
     contents += static_cast<char>(state & 0xFF);
   }
   return contents;
+}
+
+std::vector<FixedCopy> FixedCopies() {
+  std::vector<FixedCopy> copies;
+  for (const install::Group& group : install::kGroups)
+    for (const std::string_view source : group.sources)
+      copies.push_back({std::string(group.name), group.when == install::When::FreshInstall,
+                        std::string(source),
+                        install::JoinPath(group.target_folder, install::FileName(source))});
+  const auto add_table = [&](std::string_view name, const auto& table) {
+    for (const install::FolderCopy& copy : table)
+      copies.push_back({std::string(name), false, std::string(copy.source),
+                        install::JoinPath(copy.target_folder, install::FileName(copy.source))});
+  };
+  add_table("B", install::kProgramFolderLinks);
+  add_table("E", install::kDocuments);
+  add_table("F", install::kPrograms);
+  add_table("G", install::kDriverPackage);
+  add_table("H", install::kFurtherDocuments);
+  return copies;
 }
 
 std::filesystem::path HostPath(const std::filesystem::path& folder, std::string_view path) {

@@ -33,6 +33,16 @@ struct MediaTotals {
 // Writes the media into folder (created as needed) and returns what it wrote.
 MediaTotals WriteMedia(const std::filesystem::path& folder, const MediaOptions& options);
 
+// A copy of the installer's fixed tables: the manifest groups and the deployment step's copies
+// into the suite's folders (desktop items depend on edition and language and are not listed).
+struct FixedCopy {
+  std::string table;  // "M1" to "M6", or the deployment table's letter
+  bool fresh_only;
+  std::string source;
+  std::string target;
+};
+std::vector<FixedCopy> FixedCopies();
+
 // The host path of a media-relative path.
 std::filesystem::path HostPath(const std::filesystem::path& folder, std::string_view path);
 

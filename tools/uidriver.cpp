@@ -4,6 +4,8 @@
 //   uidriver dump CAPTION                  print the window's client size, DPI, font, controls
 //   uidriver click CAPTION TEXT            click the control of that text
 //   uidriver message TITLE SECONDS [ok]    wait for a message box, print its text, press OK
+//   uidriver close CAPTION                 ask the window to close, as Alt+F4 does
+//   uidriver hold PATH SECONDS             hold a file open without sharing, then let go
 // Output is UTF-8. Exit code 0 on success, 1 when the condition was not met in time.
 #include <windows.h>
 
@@ -24,11 +26,12 @@ void Print(std::wstring_view text) {
               &written, nullptr);
 }
 
+// A window's text as the system keeps it, without sending the window a message: a window
+// whose thread is busy cannot stall the driver.
 std::wstring TextOf(HWND window) {
-  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
+  wchar_t text[512] = {};
+  const int length = ::InternalGetWindowText(window, text, 512);
+  return std::wstring(text, static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
 std::wstring ClassOf(HWND window) {
@@ -149,12 +152,22 @@ int wmain(int argc, wchar_t** argv) {
     return WaitFor(seconds, [&] { return FindTopLevel(target) == nullptr; }) ? 0 : 1;
   if (command == L"message")
     return Message(target, seconds, argc > 4 && std::wstring_view(argv[4]) == L"ok");
+  if (command == L"hold") {
+    const HANDLE file = ::CreateFileW(argv[2], GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                      OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 1;
+    Print(L"held\n");
+    ::Sleep(static_cast<DWORD>(seconds * 1000));
+    ::CloseHandle(file);
+    return 0;
+  }
   const HWND form = FindTopLevel(target);
   if (!form) {
     Print(L"no window\n");
     return 1;
   }
   if (command == L"dump") return Dump(form);
+  if (command == L"close") return ::PostMessageW(form, WM_CLOSE, 0, 0) ? 0 : 1;
   if (command == L"click" && argc > 3) return Click(form, argv[3]);
   return 2;
 }
