@@ -9,8 +9,8 @@ namespace app {
 
 namespace {
 
-constexpr std::array<std::string_view, 5> kLanguageItems{"Česky", "English", "Deutsche",
-                                                         "Svenska", "Русский"};
+constexpr std::array<std::string_view, 5> kLanguageItems{"Česky", "English", "Deutsche", "Svenska",
+                                                         "Русский"};
 constexpr platform::Color kLanguageGroupColor = 16762507;  // red 139, green 198, blue 255
 
 constexpr std::array<platform::ControlSpec, 3> kControls{{

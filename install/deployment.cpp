@@ -35,12 +35,12 @@ void TForm1::RegisterClick() {
   CopyToDesktop(install::kScanLink.source, install::kScanLink.item);
   PlaceDesktopLinks();
   PlaceManual(files_.FileExists(install::kEditionMarker) ? install::kCelvanoManual
-                                                          : install::kOrvalisManual);
+                                                         : install::kOrvalisManual);
   PlaceManual(install::kScanManual);
   CopyTable(files_, install::kDocuments);
   if (language::Languagem == 0)
-    CopyToDesktop(install::kGeneratorManualCzech, "\\" + std::string(install::FileName(
-                                                               install::kGeneratorManualCzech)));
+    CopyToDesktop(install::kGeneratorManualCzech,
+                  "\\" + std::string(install::FileName(install::kGeneratorManualCzech)));
   else
     CopyToDesktop(install::kGeneratorManualEnglish,
                   "\\" + std::string(install::FileName(install::kGeneratorManualEnglish)));

@@ -57,7 +57,9 @@ void TForm1::StoreLanguageFile() {
     language::WriteLanguage(files_);
 }
 
-void TForm1::ShowCompletion() { application_.ShowMessagePos(CompletionText(), -1, -1); }
+void TForm1::ShowCompletion() {
+  application_.ShowMessagePos(CompletionText(), -1, -1);
+}
 
 void TForm1::CleanMedia() {
   using install::JoinPath;

@@ -30,8 +30,12 @@ constexpr std::array<std::array<std::string_view, kLanguageCount>, 4> kMessages{
      "Обновление не завершено. Не удалось записать эти файлы:"},
 }};
 
-bool IsMessage(std::int32_t volba) { return volba >= 1 && volba <= 4; }
-bool IsLanguage(std::int32_t index) { return index >= 0 && index < kLanguageCount; }
+bool IsMessage(std::int32_t volba) {
+  return volba >= 1 && volba <= 4;
+}
+bool IsLanguage(std::int32_t index) {
+  return index >= 0 && index < kLanguageCount;
+}
 
 }  // namespace
 

@@ -12,7 +12,9 @@ namespace tools {
 
 namespace {
 
-bool IsGermanManual(std::string_view path) { return path.ends_with(" DE.pdf"); }
+bool IsGermanManual(std::string_view path) {
+  return path.ends_with(" DE.pdf");
+}
 
 std::uint64_t Fnv1a(std::string_view text) {
   std::uint64_t hash = 1469598103934665603ull;
@@ -131,10 +133,10 @@ MediaTotals WriteMedia(const std::filesystem::path& folder, const MediaOptions& 
   if (options.clear_set) write(install::kClearSetMarker, "clear the media after installation\n");
   if (options.language) {
     const auto value = static_cast<std::uint32_t>(*options.language);
-    write("dLangv.dat", std::string{static_cast<char>(value & 0xFF),
-                                    static_cast<char>((value >> 8) & 0xFF),
-                                    static_cast<char>((value >> 16) & 0xFF),
-                                    static_cast<char>((value >> 24) & 0xFF)});
+    write("dLangv.dat",
+          std::string{static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF),
+                      static_cast<char>((value >> 16) & 0xFF),
+                      static_cast<char>((value >> 24) & 0xFF)});
   }
   return totals;
 }

@@ -12,11 +12,11 @@
 namespace tools {
 
 struct MediaOptions {
-  bool celvano = false;         // put the edition marker on the media
-  bool german_manuals = true;   // ship the "... DE.pdf" manuals
-  bool clear_set = false;       // ask for the media clean-up
+  bool celvano = false;                  // put the edition marker on the media
+  bool german_manuals = true;            // ship the "... DE.pdf" manuals
+  bool clear_set = false;                // ask for the media clean-up
   std::optional<std::int32_t> language;  // a saved language file
-  bool realistic_sizes = false; // program files of megabytes, manuals of 1 to 3 MB, ...
+  bool realistic_sizes = false;          // program files of megabytes, manuals of 1 to 3 MB, ...
 };
 
 // Every media file the installer reads (relative paths with '\'), without marker files.

@@ -17,8 +17,8 @@ namespace {
 
 void Print(std::wstring_view text) {
   const int size = static_cast<int>(text.size());
-  const int length = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr,
-                                           nullptr);
+  const int length =
+      ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
   std::string utf8(static_cast<std::size_t>(length), '\0');
   ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), length, nullptr, nullptr);
   DWORD written = 0;
@@ -85,8 +85,7 @@ bool WaitFor(double seconds, Condition condition) {
 int Dump(HWND form) {
   RECT client{};
   ::GetClientRect(form, &client);
-  Print(L"client " + std::to_wstring(client.right) + L" " + std::to_wstring(client.bottom) +
-        L"\n");
+  Print(L"client " + std::to_wstring(client.right) + L" " + std::to_wstring(client.bottom) + L"\n");
   const HDC screen = ::GetDC(nullptr);
   Print(L"dpi " + std::to_wstring(::GetDeviceCaps(screen, LOGPIXELSY)) + L"\n");
   ::ReleaseDC(nullptr, screen);
@@ -102,8 +101,8 @@ int Dump(HWND form) {
     if (const auto font = reinterpret_cast<HFONT>(::SendMessageW(child, WM_GETFONT, 0, 0))) {
       LOGFONTW logfont{};
       ::GetObjectW(font, sizeof logfont, &logfont);
-      line += L" font=" + std::wstring(logfont.lfFaceName) + L"," +
-              std::to_wstring(logfont.lfHeight);
+      line +=
+          L" font=" + std::wstring(logfont.lfFaceName) + L"," + std::to_wstring(logfont.lfHeight);
     }
     const LRESULT check = ::SendMessageW(child, BM_GETCHECK, 0, 0);
     line += L" checked=" + std::to_wstring(check) + L"\n";

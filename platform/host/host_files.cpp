@@ -36,7 +36,9 @@ class UniqueFd {
   int fd_;
 };
 
-bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsDriveLetter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
 fs::path Join(fs::path base, std::string_view windows_path) {
   std::string rest(windows_path);
@@ -46,7 +48,9 @@ fs::path Join(fs::path base, std::string_view windows_path) {
   return rest.empty() ? base : base / rest;
 }
 
-[[noreturn]] void ThrowErrno() { throw EInOutError(InOutCodeFromErrno(errno)); }
+[[noreturn]] void ThrowErrno() {
+  throw EInOutError(InOutCodeFromErrno(errno));
+}
 
 }  // namespace
 

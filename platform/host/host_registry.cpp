@@ -38,9 +38,13 @@ void HostRegistry::SetValue(std::string_view key, std::string_view name, Registr
   keys_[Lower(key)][Lower(name)] = std::move(value);
 }
 
-void HostRegistry::AddKey(std::string_view key) { keys_[Lower(key)]; }
+void HostRegistry::AddKey(std::string_view key) {
+  keys_[Lower(key)];
+}
 
-void HostRegistry::RemoveKey(std::string_view key) { keys_.erase(Lower(key)); }
+void HostRegistry::RemoveKey(std::string_view key) {
+  keys_.erase(Lower(key));
+}
 
 std::unique_ptr<RegistryKey> HostRegistry::OpenCurrentUserKey(std::string_view path) {
   const auto it = keys_.find(Lower(path));

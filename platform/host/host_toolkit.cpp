@@ -46,8 +46,12 @@ void HostToolkit::Record(bool error, std::string_view text) {
   if (on_box) on_box(boxes_.back());
 }
 
-void HostToolkit::ShowException(const std::exception& error) { Record(true, error.what()); }
+void HostToolkit::ShowException(const std::exception& error) {
+  Record(true, error.what());
+}
 
-void HostToolkit::ShowMessagePos(std::string_view text, int, int) { Record(false, text); }
+void HostToolkit::ShowMessagePos(std::string_view text, int, int) {
+  Record(false, text);
+}
 
 }  // namespace platform::host

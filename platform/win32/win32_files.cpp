@@ -28,19 +28,20 @@ int InOutCode(DWORD error) {
   }
 }
 
-[[noreturn]] void ThrowLastError() { throw EInOutError(InOutCode(::GetLastError())); }
+[[noreturn]] void ThrowLastError() {
+  throw EInOutError(InOutCode(::GetLastError()));
+}
 
 DWORD Attributes(const std::wstring& path) {
   const DWORD attributes = ::GetFileAttributesW(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
     return attributes;
   // A link counts as what its target is, and not at all when the target is missing.
-  const UniqueFile target(::CreateFileW(path.c_str(), 0,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  const UniqueFile target(
+      ::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   BY_HANDLE_FILE_INFORMATION info{};
-  if (!target || !::GetFileInformationByHandle(target.get(), &info))
-    return INVALID_FILE_ATTRIBUTES;
+  if (!target || !::GetFileInformationByHandle(target.get(), &info)) return INVALID_FILE_ATTRIBUTES;
   return info.dwFileAttributes;
 }
 

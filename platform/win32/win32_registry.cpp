@@ -21,8 +21,8 @@ class Win32Key final : public RegistryKey {
     const std::wstring wide_name = Widen(name);
     DWORD type = 0;
     DWORD size = 0;
-    LSTATUS status = ::RegQueryValueExW(key_.get(), wide_name.c_str(), nullptr, &type, nullptr,
-                                        &size);
+    LSTATUS status =
+        ::RegQueryValueExW(key_.get(), wide_name.c_str(), nullptr, &type, nullptr, &size);
     if (status == ERROR_FILE_NOT_FOUND) return {};
     if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA)
       return {RegistryValue::Kind::OtherType, {}};

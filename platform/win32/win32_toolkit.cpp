@@ -12,8 +12,8 @@ constexpr wchar_t kFormClass[] = L"SetupForm";
 constexpr wchar_t kGroupClass[] = L"SetupRadioGroup";
 constexpr int kControlIdBase = 1000;
 constexpr int kItemIdBase = 2000;
-constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
-                             WS_CLIPCHILDREN;
+constexpr DWORD kFormStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 UINT DpiOf(HWND window) {
   using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
@@ -30,8 +30,8 @@ UINT DpiOf(HWND window) {
 
 RECT WindowRectForClient(int width, int height, DWORD style, DWORD ex_style, UINT dpi) {
   using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
-  static const auto adjust_for_dpi = ProcAddress<AdjustForDpiFn>(
-      ::GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi");
+  static const auto adjust_for_dpi =
+      ProcAddress<AdjustForDpiFn>(::GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi");
   RECT rect{0, 0, width, height};
   if (!adjust_for_dpi || !adjust_for_dpi(&rect, style, FALSE, ex_style, dpi))
     ::AdjustWindowRectEx(&rect, style, FALSE, ex_style);
@@ -123,23 +123,22 @@ void Win32Toolkit::CreateControls() {
     }
     control.background = UniqueBrush(::CreateSolidBrush(SystemColor(spec.color)));
     control.window = ::CreateWindowExW(WS_EX_CONTROLPARENT, kGroupClass, L"",
-                                       WS_CHILD | WS_CLIPCHILDREN | visible, 0, 0, 0, 0, form_,
-                                       id, instance_, this);
+                                       WS_CHILD | WS_CLIPCHILDREN | visible, 0, 0, 0, 0, form_, id,
+                                       instance_, this);
     for (std::size_t item = 0; item < spec.items.size(); ++item) {
       // The first item starts the group and is the tab stop.
       const DWORD first = item == 0 ? WS_GROUP | WS_TABSTOP : 0;
       control.items.push_back(::CreateWindowExW(
           0, L"BUTTON", Widen(spec.items[item]).c_str(),
           WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | first, 0, 0, 0, 0, control.window,
-          reinterpret_cast<HMENU>(static_cast<INT_PTR>(kItemIdBase + item)), instance_,
-          nullptr));
+          reinterpret_cast<HMENU>(static_cast<INT_PTR>(kItemIdBase + item)), instance_, nullptr));
     }
   }
 }
 
 void Win32Toolkit::Layout() {
-  font_ = UniqueFont(::CreateFontW(::MulDiv(spec_->font_height, static_cast<int>(dpi_), 96), 0,
-                                   0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+  font_ = UniqueFont(::CreateFontW(::MulDiv(spec_->font_height, static_cast<int>(dpi_), 96), 0, 0,
+                                   0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                    DEFAULT_PITCH | FF_DONTCARE, Widen(spec_->font_name).c_str()));
   const auto font = reinterpret_cast<WPARAM>(font_.get());
@@ -241,8 +240,7 @@ void Win32Toolkit::OnItemClicked(ControlId group, int item) {
   events_->OnClick(group);
 }
 
-LRESULT CALLBACK Win32Toolkit::FormProc(HWND window, UINT message, WPARAM wparam,
-                                        LPARAM lparam) {
+LRESULT CALLBACK Win32Toolkit::FormProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   Win32Toolkit* self = SelfOf<Win32Toolkit>(window, message, lparam);
   if (!self) return ::DefWindowProcW(window, message, wparam, lparam);
   // No exception may cross into the system: report it and go on.
@@ -254,8 +252,7 @@ LRESULT CALLBACK Win32Toolkit::FormProc(HWND window, UINT message, WPARAM wparam
   }
 }
 
-LRESULT CALLBACK Win32Toolkit::GroupProc(HWND window, UINT message, WPARAM wparam,
-                                         LPARAM lparam) {
+LRESULT CALLBACK Win32Toolkit::GroupProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   Win32Toolkit* self = SelfOf<Win32Toolkit>(window, message, lparam);
   if (!self) return ::DefWindowProcW(window, message, wparam, lparam);
   try {

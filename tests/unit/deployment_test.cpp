@@ -88,15 +88,15 @@ TEST_P(DesktopPlacement, AreTheEditionsLinksAndTheLanguagesManuals) {
         << copy.source;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EditionLanguageManuals, DesktopPlacement, ::testing::ValuesIn(DesktopCases()),
-    [](const ::testing::TestParamInfo<DesktopCase>& param_info) {
-      const DesktopCase& c = param_info.param;
-      return std::string(c.celvano ? "Celvano" : "Orvalis") + "_Language" +
-             (c.language < 0 ? "Minus" + std::to_string(-c.language)
-                             : std::to_string(c.language)) +
-             (c.german_manuals ? "_WithGerman" : "_WithoutGerman");
-    });
+INSTANTIATE_TEST_SUITE_P(EditionLanguageManuals, DesktopPlacement,
+                         ::testing::ValuesIn(DesktopCases()),
+                         [](const ::testing::TestParamInfo<DesktopCase>& param_info) {
+                           const DesktopCase& c = param_info.param;
+                           return std::string(c.celvano ? "Celvano" : "Orvalis") + "_Language" +
+                                  (c.language < 0 ? "Minus" + std::to_string(-c.language)
+                                                  : std::to_string(c.language)) +
+                                  (c.german_manuals ? "_WithGerman" : "_WithoutGerman");
+                         });
 
 TEST_F(Installation, DataLinksNeedTheirProgramsOnTheMedia) {
   MakeMedia({.language = 1});
@@ -152,16 +152,16 @@ TEST_F(Installation, StepsRunInTheirOrder) {
   const auto edition_link = at("copy Orvalis.lnk > " + desktop + "\\Orvalis.lnk");
   const auto edition_manual = at("copy Orvalis EN.pdf > " + desktop + "\\Orvalis EN.pdf");
   const auto documents = at("copy Fenlodir.dll > C:\\RoxPelMu4\\Fenlodir.dll");
-  const auto generator = at("copy C:\\RoxPelMu4\\Bravonel EN.pdf > " + desktop +
-                            "\\Bravonel EN.pdf");
+  const auto generator =
+      at("copy C:\\RoxPelMu4\\Bravonel EN.pdf > " + desktop + "\\Bravonel EN.pdf");
   const auto retired = at("delete C:\\Nolvarin\\Dolmanit.exe");
   const auto programs = at("copy DWin\\Orvalis.exe > C:\\Nolvarin\\Orvalis.exe");
   const auto driver_folder = at("mkdir C:\\RoxPelMu4\\CH341SER\\DRVSETUP64");
   const auto driver = at("copy CH341SER\\SETUP.EXE > C:\\RoxPelMu4\\CH341SER\\SETUP.EXE");
   const auto further = at("copy DataFr\\Tulvex0.txt > C:\\RoxPelMu4\\Tulvex0.txt");
-  const std::vector<std::ptrdiff_t> order{first_old, last_old,  table_b,  scan_link,
-                                          edition_link, edition_manual, documents, generator,
-                                          retired,  programs,  driver_folder, driver, further};
+  const std::vector<std::ptrdiff_t> order{
+      first_old, last_old, table_b,  scan_link,     edition_link, edition_manual, documents,
+      generator, retired,  programs, driver_folder, driver,       further};
   EXPECT_TRUE(std::is_sorted(order.begin(), order.end()));
   // The driver package is copied, never started: its setup program stays a file.
   EXPECT_EQ(Read(Host("C:\\RoxPelMu4\\CH341SER\\DRVSETUP64\\DRVSETUP64.exe")),

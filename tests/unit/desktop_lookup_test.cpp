@@ -30,13 +30,30 @@ TEST(GetDesktopDir, ErrorsAndFallback) {
     const char* result;  // nullptr: raises error
     const char* error;
   } cases[] = {
-      {"NoKey", false, {}, "C:\\Known", nullptr, "Nemůžu v registrech najít cestu k pracovní ploše."},
-      {"AbsentValueAsksTheShell", true, {}, "C:\\Known", "C:\\Known", nullptr},
-      {"EmptyValueAsksTheShell", true, {RegistryValue::Kind::String, ""}, "C:\\Known",
-       "C:\\Known", nullptr},
-      {"NeitherValueNorShell", true, {}, std::nullopt, nullptr,
+      {"NoKey",
+       false,
+       {},
+       "C:\\Known",
+       nullptr,
        "Nemůžu v registrech najít cestu k pracovní ploše."},
-      {"WrongType", true, {RegistryValue::Kind::OtherType, ""}, "C:\\Known", nullptr,
+      {"AbsentValueAsksTheShell", true, {}, "C:\\Known", "C:\\Known", nullptr},
+      {"EmptyValueAsksTheShell",
+       true,
+       {RegistryValue::Kind::String, ""},
+       "C:\\Known",
+       "C:\\Known",
+       nullptr},
+      {"NeitherValueNorShell",
+       true,
+       {},
+       std::nullopt,
+       nullptr,
+       "Nemůžu v registrech najít cestu k pracovní ploše."},
+      {"WrongType",
+       true,
+       {RegistryValue::Kind::OtherType, ""},
+       "C:\\Known",
+       nullptr,
        "Invalid data type for 'Desktop'"},
   };
   for (const auto& c : cases) {
@@ -104,8 +121,9 @@ TEST_F(Installation, DesktopFolderThatDoesNotExistIsReported) {
                     {RegistryValue::Kind::String, "C:\\Users\\Gone\\Desktop"});
   Run(1);
   const std::string text = OnlyBox().text;
-  EXPECT_TRUE(text.starts_with("Installation incomplete. These files could not be written:\n"
-                               "C:\\Users\\Gone\\Desktop\\Tobrenix.lnk\n"))
+  EXPECT_TRUE(
+      text.starts_with("Installation incomplete. These files could not be written:\n"
+                       "C:\\Users\\Gone\\Desktop\\Tobrenix.lnk\n"))
       << text;
 }
 

@@ -65,7 +65,8 @@ TEST_F(InstallationRun, NothingIsInstalledUntilALanguageIsChosen) {
 TEST_F(InstallationRun, ModeFollowsBothModeFiles) {
   const struct {
     bool first, second, upgrade;
-  } cases[] = {{false, false, false}, {true, false, false}, {false, true, false}, {true, true, true}};
+  } cases[] = {
+      {false, false, false}, {true, false, false}, {false, true, false}, {true, true, true}};
   for (const auto& c : cases) {
     fs::remove_all(drive_c / "RoxPelMu4");
     if (c.first) Write(Host(install::kModeFileFirst), "a");
@@ -129,8 +130,7 @@ TEST_P(SavedLanguage, RunsWithoutTheChooser) {
   if (c.upgrade) MarkInstalled();
   if (c.installed) {
     const auto u = static_cast<std::uint32_t>(*c.installed);
-    Write(Host("C:\\RoxPelMu4\\dLangv.dat"),
-          std::string{static_cast<char>(u), 0, 0, 0});
+    Write(Host("C:\\RoxPelMu4\\dLangv.dat"), std::string{static_cast<char>(u), 0, 0, 0});
   }
   Run(std::nullopt);
   EXPECT_TRUE(app::dokoncit);
@@ -206,12 +206,17 @@ struct FailureCase {
 };
 
 const FailureCase kFailures[] = {
-    {"OneFileFresh", false, {"C:\\RoxPelMu4\\Grenmolt\\Foto001.jpg"},
+    {"OneFileFresh",
+     false,
+     {"C:\\RoxPelMu4\\Grenmolt\\Foto001.jpg"},
      "Installation incomplete. These files could not be written:\n"
      "C:\\RoxPelMu4\\Grenmolt\\Foto001.jpg"},
-    {"OneFileUpgrade", true, {"C:\\Nolvarin\\Orvalis.exe"},
+    {"OneFileUpgrade",
+     true,
+     {"C:\\Nolvarin\\Orvalis.exe"},
      "Upgrade incomplete. These files could not be written:\nC:\\Nolvarin\\Orvalis.exe"},
-    {"TwelveFilesListTenThenCount", false,
+    {"TwelveFilesListTenThenCount",
+     false,
      {"C:\\RoxPelMu4\\Sildorne\\Seznam001.txt", "C:\\RoxPelMu4\\Sildorne\\Seznam002.txt",
       "C:\\RoxPelMu4\\Sildorne\\Seznam003.txt", "C:\\RoxPelMu4\\Sildorne\\Seznam004.txt",
       "C:\\RoxPelMu4\\Sildorne\\Seznam005.txt", "C:\\RoxPelMu4\\Sildorne\\Seznam006.txt",
@@ -256,8 +261,9 @@ TEST_F(InstallationRun, FolderThatCannotBeCreatedIsReported) {
   files.fail_create.insert(std::string(install::kListFolder));
   Run(1);
   const std::string text = OnlyBox().text;
-  EXPECT_TRUE(text.starts_with("Installation incomplete. These files could not be written:\n"
-                               "C:\\RoxPelMu4\\Sildorne\n"))
+  EXPECT_TRUE(
+      text.starts_with("Installation incomplete. These files could not be written:\n"
+                       "C:\\RoxPelMu4\\Sildorne\n"))
       << text;
   EXPECT_NE(text.find("C:\\RoxPelMu4\\Sildorne\\Seznam001.txt"), std::string::npos);
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <string>
 
 #include "app/unit1.h"
@@ -28,8 +29,7 @@ const ReadCase kReadCases[] = {
     {"TwoBytes", std::string("\x02\x00", 2), 0x7A7A0002, "Read beyond end of file"},
     {"ThreeBytes", std::string("\x01\x02\x03", 3), 0x7A030201, "Read beyond end of file"},
     {"English", std::string("\x01\x00\x00\x00", 4), 1, nullptr},
-    {"EightBytesFirstRecordCounts", std::string("\x04\x00\x00\x00\x01\x00\x00\x00", 8), 4,
-     nullptr},
+    {"EightBytesFirstRecordCounts", std::string("\x04\x00\x00\x00\x01\x00\x00\x00", 8), 4, nullptr},
     {"MinusOne", "\xFF\xFF\xFF\xFF", -1, nullptr},
     {"Five", std::string("\x05\x00\x00\x00", 4), 5, nullptr},
     {"MaxInt", std::string("\xFF\xFF\xFF\x7F", 4), 0x7FFFFFFF, nullptr},
@@ -61,10 +61,10 @@ TEST_F(Installation, ReadErrorsCarryTheRunTimeTexts) {
   const struct {
     int code;
     const char* text;
-  } cases[] = {{2, "File not found"},        {3, "Invalid filename"},
-               {4, "Too many open files"},   {5, "File access denied"},
-               {100, "Read beyond end of file"}, {101, "Disk full"},
-               {32, "I/O error 32"}};
+  } cases[] = {
+      {2, "File not found"},     {3, "Invalid filename"},          {4, "Too many open files"},
+      {5, "File access denied"}, {100, "Read beyond end of file"}, {101, "Disk full"},
+      {32, "I/O error 32"}};
   Write(Host("dLangv.dat"), "\x01\x00\x00\x00");
   for (const auto& c : cases) {
     files.read_error = c.code;
@@ -91,6 +91,20 @@ TEST_F(Installation, ReadingAFolderOrAMissingFileRaises) {
       },
       platform::EInOutError);
   EXPECT_THROW(language::ReadLanguage(files, "C:\\RoxPelMu4\\dLangv.dat"), platform::EInOutError);
+}
+
+TEST_F(Installation, ReadOpensTheFileReadOnly) {
+  // A saved language on write-protected media is honoured. An immutable file refuses every
+  // write access, even to root, as read-only media refuse it to everybody.
+  const std::filesystem::path file = Host("dLangv.dat");
+  Write(file, std::string("\x03\x00\x00\x00", 4));
+  const std::string lock = "chattr +i '" + file.string() + "' 2>/dev/null";
+  if (std::system(lock.c_str()) != 0) GTEST_SKIP() << "cannot make a file immutable here";
+  language::Languagem = 0;
+  EXPECT_NO_THROW(language::ReadLanguage(files, "dLangv.dat"));
+  EXPECT_EQ(language::Languagem, 3);
+  const std::string unlock = "chattr -i '" + file.string() + "'";
+  EXPECT_EQ(std::system(unlock.c_str()), 0);
 }
 
 TEST_F(Installation, WriteStoresOneLittleEndianRecord) {

@@ -20,7 +20,9 @@ std::string Lower(std::string_view text) {
   return lower;
 }
 
-std::string Extension(std::string_view path) { return Lower(path.substr(path.rfind('.'))); }
+std::string Extension(std::string_view path) {
+  return Lower(path.substr(path.rfind('.')));
+}
 
 std::size_t CopiesIn(bool fresh) {
   std::size_t count = 0;
@@ -44,9 +46,15 @@ TEST(Manifest, GroupsHaveTheirKindsFoldersAndConditions) {
   } expected[] = {
       {"M1", install::When::Always, install::kDataFolder, "", {{".dll", 2}}},
       {"M2", install::When::Always, install::kGeneratorLinkFolder, "DWin\\MultiG\\", {{".lnk", 4}}},
-      {"M3", install::When::FreshInstall, install::kDataFolder, "Data\\",
+      {"M3",
+       install::When::FreshInstall,
+       install::kDataFolder,
+       "Data\\",
        {{".dll", 7}, {".dat", 10}, {".txt", 2}}},
-      {"M4", install::When::Always, install::kPictureFolder, "Data\\",
+      {"M4",
+       install::When::Always,
+       install::kPictureFolder,
+       "Data\\",
        {{".txt", 10}, {".jpg", 59}, {".pdf", 17}, {".png", 40}}},
       {"M5", install::When::Always, install::kListFolder, "DataFr\\", {{".txt", 96}}},
       {"M6", install::When::Always, install::kPictureFolder, "Data\\", {{".jpg", 36}}},

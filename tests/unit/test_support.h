@@ -38,11 +38,11 @@ class FaultyFiles : public platform::host::HostFiles {
  public:
   using HostFiles::HostFiles;
 
-  std::set<std::string> fail_copy_to;   // copies onto these targets fail
-  std::set<std::string> fail_create;    // these folders cannot be created
-  std::set<std::string> fail_delete;    // these files cannot be deleted
-  std::optional<int> read_error;        // reading a language file raises this code
-  std::vector<std::string> log;         // "copy S > T", "delete P", "mkdir P"
+  std::set<std::string> fail_copy_to;  // copies onto these targets fail
+  std::set<std::string> fail_create;   // these folders cannot be created
+  std::set<std::string> fail_delete;   // these files cannot be deleted
+  std::optional<int> read_error;       // reading a language file raises this code
+  std::vector<std::string> log;        // "copy S > T", "delete P", "mkdir P"
 
   bool CreateDir(std::string_view path) override;
   bool DeleteFile(std::string_view path) override;

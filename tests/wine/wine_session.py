@@ -43,6 +43,9 @@ class WineSession:
             self._start_display()
         self.wine("wineboot", "-i", timeout=180)
         self.set_dpi(dpi, restart=False)
+        # Without a window manager Wine draws the caption and frame itself.
+        for value in ("Decorated", "Managed"):
+            self.wine("reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", value, "/d", "N", "/f")
         self.wait_server()
         self.start_server()
         # Wine links the desktop to the host's home; the tests want a folder of the prefix.
@@ -66,9 +69,14 @@ class WineSession:
         self.env["DISPLAY"] = ":" + number
 
     def wine(self, program, *args, timeout=60, check=True):
-        result = subprocess.run(["wine", str(program), *map(str, args)], env=self.env,
-                                capture_output=True, timeout=timeout)
-        out = result.stdout.decode("utf-8", "replace").replace("\r\n", "\n")
+        # Output goes through a file, not a pipe: Wine's service processes started by this
+        # call inherit its output handles and outlive it, and a pipe would wait for them.
+        with tempfile.TemporaryFile() as output:
+            result = subprocess.run(["wine", str(program), *map(str, args)], env=self.env,
+                                    stdin=subprocess.DEVNULL, stdout=output,
+                                    stderr=subprocess.DEVNULL, timeout=timeout)
+            output.seek(0)
+            out = output.read().decode("utf-8", "replace").replace("\r\n", "\n")
         if check and result.returncode != 0:
             raise RuntimeError(f"{program} {args}: exit {result.returncode}: {out}")
         return result.returncode, out
