@@ -10,19 +10,30 @@
 
 namespace {
 
-// Any DLL loaded from now on comes from the system folder, never from the media folder.
-void RestrictDllSearch() {
+// The DLLs the window toolkit brings in after the entry (the common controls' own imports).
+// Loaded here from the system folder, they stay loaded for the life of the process, so a
+// later load by name finds them and never looks in the media folder.
+constexpr const wchar_t* kToolkitDlls[] = {L"uxtheme.dll", L"msimg32.dll", L"rpcrt4.dll",
+                                           L"combase.dll", L"ole32.dll",   L"imm32.dll"};
+
+// Any DLL loaded from now on comes from the system folder, never from the media folder, which
+// others may be able to write to.
+[[maybe_unused]] void RestrictDllSearch() {
   using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
   const auto set_default = platform::win32::ProcAddress<SetDefaultDllDirectoriesFn>(
       ::GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
   if (set_default) set_default(LOAD_LIBRARY_SEARCH_SYSTEM32);
   ::SetDllDirectoryW(L"");
+  for (const wchar_t* dll : kToolkitDlls)
+    ::LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+#ifndef SETUP_WITHOUT_DLL_DEFENCE  // only the planting test's build leaves it out
   RestrictDllSearch();
+#endif
   platform::win32::Win32Files files(platform::win32::ExecutableFolder());
   platform::win32::Win32Registry registry;
   platform::win32::Win32Toolkit toolkit(instance, platform::win32::ExecutableTitle());
