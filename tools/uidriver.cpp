@@ -86,6 +86,11 @@ int Dump(HWND form) {
   RECT client{};
   ::GetClientRect(form, &client);
   Print(L"client " + std::to_wstring(client.right) + L" " + std::to_wstring(client.bottom) + L"\n");
+  GUITHREADINFO gui{};
+  gui.cbSize = sizeof gui;
+  if (::GetGUIThreadInfo(::GetWindowThreadProcessId(form, nullptr), &gui))
+    Print(L"focus \"" + (gui.hwndFocus ? TextOf(gui.hwndFocus) : std::wstring()) + L"\" active=" +
+          std::to_wstring(gui.hwndActive == form ? 1 : 0) + L"\n");
   const HDC screen = ::GetDC(nullptr);
   Print(L"dpi " + std::to_wstring(::GetDeviceCaps(screen, LOGPIXELSY)) + L"\n");
   ::ReleaseDC(nullptr, screen);

@@ -130,7 +130,7 @@ void Win32Toolkit::CreateControls() {
       const DWORD first = item == 0 ? WS_GROUP | WS_TABSTOP : 0;
       control.items.push_back(::CreateWindowExW(
           0, L"BUTTON", Widen(spec.items[item]).c_str(),
-          WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | first, 0, 0, 0, 0, control.window,
+          WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON | first, 0, 0, 0, 0, control.window,
           reinterpret_cast<HMENU>(static_cast<INT_PTR>(kItemIdBase + item)), instance_, nullptr));
     }
   }
@@ -180,6 +180,7 @@ void Win32Toolkit::Run() {
   MSG message{};
   while (!terminated_) {
     if (::GetMessageW(&message, nullptr, 0, 0) <= 0) break;
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && FocusLanguageGroup()) continue;
     if (form_ && ::IsDialogMessageW(form_, &message)) continue;
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
@@ -230,13 +231,27 @@ void Win32Toolkit::SetItemIndex(ControlId control, int index) {
                    static_cast<int>(item) == index ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+bool Win32Toolkit::FocusLanguageGroup() {
+  // The visible radio group is the form's only stop for Tab: its chosen item, or its first.
+  for (const Control& control : controls_) {
+    if (control.items.empty() || !::IsWindowVisible(control.window)) continue;
+    const std::size_t item =
+        control.item_index >= 0 ? static_cast<std::size_t>(control.item_index) : 0;
+    tabbing_ = true;
+    ::SetFocus(control.items[item]);
+    tabbing_ = false;
+    return true;
+  }
+  return false;
+}
+
 void Win32Toolkit::OnItemClicked(ControlId group, int item) {
-  Control& control = controls_.at(group);
-  const HWND button = control.items.at(static_cast<std::size_t>(item));
+  // A radio button reports a click when it gets the focus from the keyboard, too. Reaching the
+  // group with Tab only moves the focus; a click, Space or an arrow key chooses.
+  if (tabbing_) return;
   // A radio group reports a click only when an item becomes selected.
-  if (::SendMessageW(button, BM_GETCHECK, 0, 0) != BST_CHECKED || control.item_index == item)
-    return;
-  control.item_index = item;
+  if (controls_.at(group).item_index == item) return;
+  SetItemIndex(group, item);
   events_->OnClick(group);
 }
 

@@ -46,6 +46,7 @@ class Win32Toolkit final : public Toolkit {
   LRESULT OnFormMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT OnGroupMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   void OnItemClicked(ControlId group, int item);
+  bool FocusLanguageGroup();
   void CreateControls();
   void Layout();
   void PlaceForm();
@@ -55,6 +56,7 @@ class Win32Toolkit final : public Toolkit {
   std::wstring title_;
   bool on_taskbar_ = false;
   bool terminated_ = false;
+  bool tabbing_ = false;  // the focus is moving by Tab
   const FormSpec* spec_ = nullptr;
   FormEvents* events_ = nullptr;
   HWND form_ = nullptr;
