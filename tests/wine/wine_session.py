@@ -174,7 +174,11 @@ class WineSession:
         """Drive C and the desktop as before any installation."""
         self.release_locks(self.drive_c)
         for name in SUITE_FOLDERS:
-            shutil.rmtree(self.drive_c / name, ignore_errors=True)
+            path = self.drive_c / name
+            if path.is_dir() and not path.is_symlink():
+                shutil.rmtree(path)
+            elif path.exists() or path.is_symlink():
+                path.unlink()
         for item in self.desktop.iterdir():
             if item.is_dir():
                 shutil.rmtree(item)
