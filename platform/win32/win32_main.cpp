@@ -2,6 +2,8 @@
 // runs the installer.
 #include <windows.h>
 
+#include <cstdlib>
+
 #include "app/unit1.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/win32_files.h"
@@ -29,6 +31,15 @@ constexpr const wchar_t* kToolkitDlls[] = {L"uxtheme.dll", L"msimg32.dll", L"rpc
 }
 
 }  // namespace
+
+// A plain terminate handler in place of the run-time's verbose one, which prints the type of the
+// escaping exception and brings a 45 KB symbol demangler into the program for it. Every
+// exception is caught before it could terminate.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() {
+  std::abort();
+}
+}  // namespace __gnu_cxx
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 #ifndef SETUP_WITHOUT_DLL_DEFENCE  // only the planting test's build leaves it out
