@@ -18,6 +18,15 @@ void CopyTable(platform::Files& files, const Table& table) {
     install::CopyInto(files, copy.source, copy.target_folder);
 }
 
+// The desktop item of a file name: the name after a '\'.
+std::string AsDesktopItem(std::string_view name) {
+  std::string item;
+  item.reserve(name.size() + 1);
+  item += '\\';
+  item += name;
+  return item;
+}
+
 }  // namespace
 
 void TForm1::CopyToDesktop(std::string_view source, std::string_view item) {
@@ -38,12 +47,9 @@ void TForm1::RegisterClick() {
                                                          : install::kOrvalisManual);
   PlaceManual(install::kScanManual);
   CopyTable(files_, install::kDocuments);
-  if (language::Languagem == 0)
-    CopyToDesktop(install::kGeneratorManualCzech,
-                  "\\" + std::string(install::FileName(install::kGeneratorManualCzech)));
-  else
-    CopyToDesktop(install::kGeneratorManualEnglish,
-                  "\\" + std::string(install::FileName(install::kGeneratorManualEnglish)));
+  const std::string_view generator_manual =
+      language::Languagem == 0 ? install::kGeneratorManualCzech : install::kGeneratorManualEnglish;
+  CopyToDesktop(generator_manual, AsDesktopItem(install::FileName(generator_manual)));
   for (const std::string_view retired : install::kRetiredFiles) files_.DeleteFile(retired);
   CopyTable(files_, install::kPrograms);
   install::EnsureFolder(files_, install::kDriverFolder);
@@ -68,7 +74,7 @@ void TForm1::PlaceDesktopLinks() {
 
 void TForm1::PlaceManual(const install::Manual& manual) {
   const auto place = [this](std::string_view variant) {
-    CopyToDesktop(variant, "\\" + std::string(variant));
+    CopyToDesktop(variant, AsDesktopItem(variant));
   };
   const std::int32_t lang = language::Languagem;
   if (lang == 0) place(manual.czech);

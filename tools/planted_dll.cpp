@@ -8,8 +8,8 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   const DWORD length = ::GetModuleFileNameW(instance, path, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return TRUE;
   ::lstrcatW(path, L".loaded");
-  const HANDLE marker = ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE marker =
+      ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (marker != INVALID_HANDLE_VALUE) ::CloseHandle(marker);
   return TRUE;
 }

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
   platform::host::HostFiles files(argv[1], argv[2]);
   platform::host::HostRegistry registry;
   registry.SetValue(install::kShellFoldersKey, install::kDesktopValue,
-                    {platform::RegistryValue::Kind::String, "C:\\Users\\Setup\\Desktop"});
+                    {platform::RegistryValue::Kind::String, "C:\\users\\Setup\\Desktop"});
   platform::host::HostToolkit toolkit;
   toolkit.QueueSelect(app::kLanguage, argc > 3 ? std::atoi(argv[3]) : 1);
   try {

@@ -11,9 +11,8 @@ import os
 import shutil
 import subprocess
 import unittest
-from pathlib import Path
 
-from wine_session import CAPTION, WineSession, wait_exit
+from wine_session import CAPTION, session_from_environment, wait_exit
 
 PLANTED = ["version", "uxtheme", "msimg32", "rpcrt4", "combase", "ole32", "comctl32",
            "shell32", "dwmapi", "cryptbase", "userenv", "winmm", "propsys", "profapi"]
@@ -23,10 +22,7 @@ SESSION = None
 
 def setUpModule():
     global SESSION
-    build = Path(os.environ["SETUP_EXE"]).parents[2]
-    SESSION = WineSession(os.environ["SETUP_EXE"], os.environ["UIDRIVER_EXE"],
-                          os.environ["MAKE_MEDIA_EXE"],
-                          os.environ.get("WINE_ARTIFACTS", build / "wine-artifacts"))
+    SESSION = session_from_environment()
 
 
 def tearDownModule():

@@ -9,7 +9,7 @@ import time
 import unittest
 from pathlib import Path
 
-from wine_session import CAPTION, WineSession, wait_exit, windows_path
+from wine_session import CAPTION, session_from_environment, wait_exit, windows_path
 
 SESSION = None
 SHELL_FOLDERS = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders"
@@ -19,10 +19,7 @@ FIVE = ["Orvalis.exe", "Halvexa.exe", "Marvesk.exe", "Zantriel.exe", "Bravonel.e
 
 def setUpModule():
     global SESSION
-    build = Path(os.environ["SETUP_EXE"]).parents[2]
-    SESSION = WineSession(os.environ["SETUP_EXE"], os.environ["UIDRIVER_EXE"],
-                          os.environ["MAKE_MEDIA_EXE"],
-                          os.environ.get("WINE_ARTIFACTS", build / "wine-artifacts"))
+    SESSION = session_from_environment()
 
 
 def tearDownModule():

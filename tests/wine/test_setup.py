@@ -1,11 +1,10 @@
 """Setup.exe under Wine, driven as a person uses it: the chooser, the message boxes, drive C and
 the desktop afterwards. One Wine prefix for the whole run; each test starts from a clean drive C."""
-import os
 import shutil
 import unittest
 from pathlib import Path
 
-from wine_session import CAPTION, WineSession, wait_exit
+from wine_session import CAPTION, session_from_environment, wait_exit
 
 SESSION = None
 SHELL_FOLDERS = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders"
@@ -14,10 +13,7 @@ ORVALIS_DESKTOP = {"Tobrenix.lnk", "Orvalis.lnk", "Orvalis DATA.lnk", "Tobrenix 
 
 def setUpModule():
     global SESSION
-    build = Path(os.environ["SETUP_EXE"]).parents[2]
-    SESSION = WineSession(os.environ["SETUP_EXE"], os.environ["UIDRIVER_EXE"],
-                          os.environ["MAKE_MEDIA_EXE"],
-                          os.environ.get("WINE_ARTIFACTS", build / "wine-artifacts"))
+    SESSION = session_from_environment()
 
 
 def tearDownModule():

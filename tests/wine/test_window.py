@@ -1,11 +1,9 @@
 """The window as a person meets it under Wine: real key events (xdotool) for the keyboard."""
-import os
 import subprocess
 import time
 import unittest
-from pathlib import Path
 
-from wine_session import CAPTION, WineSession, wait_exit
+from wine_session import CAPTION, session_from_environment, wait_exit
 
 SESSION = None
 # Left, top, width, height at 96 pixels per inch.
@@ -16,10 +14,7 @@ ITEMS = ["Česky", "English", "Deutsche", "Svenska", "Русский"]
 
 def setUpModule():
     global SESSION
-    build = Path(os.environ["SETUP_EXE"]).parents[2]
-    SESSION = WineSession(os.environ["SETUP_EXE"], os.environ["UIDRIVER_EXE"],
-                          os.environ["MAKE_MEDIA_EXE"],
-                          os.environ.get("WINE_ARTIFACTS", build / "wine-artifacts"))
+    SESSION = session_from_environment()
 
 
 def tearDownModule():

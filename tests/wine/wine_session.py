@@ -208,6 +208,14 @@ class WineSession:
             subprocess.run(["chattr", "-R", "-i", str(folder)], capture_output=True)
 
 
+def session_from_environment():
+    """The session for a test module, with the programs that ctest names in the environment."""
+    build = Path(os.environ["SETUP_EXE"]).parents[2]
+    return WineSession(os.environ["SETUP_EXE"], os.environ["UIDRIVER_EXE"],
+                       os.environ["MAKE_MEDIA_EXE"],
+                       os.environ.get("WINE_ARTIFACTS", build / "wine-artifacts"))
+
+
 def wait_exit(process, seconds=30):
     """The process's exit code once it has ended, or None if it is still running."""
     try:
