@@ -13,7 +13,7 @@ constexpr std::array<std::string_view, 5> kLanguageItems{"Česky", "English", "D
                                                          "Русский"};
 constexpr platform::Color kLanguageGroupColor = 16762507;  // red 139, green 198, blue 255
 
-constexpr std::array<platform::ControlSpec, 3> kControls{{
+constexpr std::array<platform::ControlLayout, 3> kControls{{
     {"Setup", platform::ControlKind::PushButton, 18, 24, 75, 25, "Setup", {}, false, 0},
     {"Register", platform::ControlKind::PushButton, 128, 24, 75, 25, "Register", {}, false, 0},
     {"Language", platform::ControlKind::RadioGroup, 80, 43, 171, 305, "", kLanguageItems, true,
@@ -22,7 +22,7 @@ constexpr std::array<platform::ControlSpec, 3> kControls{{
 
 }  // namespace
 
-const platform::FormSpec kForm1{"Setup Orvalis 5.23", 344, 404, "Tahoma", -11, kControls};
+const platform::FormLayout kForm1{"Setup Orvalis 5.23", 344, 404, "Tahoma", -11, kControls};
 
 void TForm1::FormCreate() {
   dokoncit = false;

@@ -19,7 +19,7 @@ inline bool dokoncit = false;
 // The form's controls, in declaration order.
 enum Control : platform::ControlId { kSetup = 0, kRegister = 1, kLanguage = 2 };
 
-extern const platform::FormSpec kForm1;
+extern const platform::FormLayout kForm1;
 
 class TForm1 final : public platform::FormEvents {
  public:

@@ -16,7 +16,7 @@ enum class ControlKind { PushButton, RadioGroup };
 using Color = std::uint32_t;
 inline constexpr Color kColorButtonFace = 0xFF000000u;  // the system's button-face colour
 
-struct ControlSpec {
+struct ControlLayout {
   std::string_view name;
   ControlKind kind;
   int left, top, width, height;  // at 96 pixels per inch, in the form's client area
@@ -26,15 +26,15 @@ struct ControlSpec {
   Color color;  // radio group background
 };
 
-struct FormSpec {
+struct FormLayout {
   std::string_view caption;
   int client_width, client_height;  // at 96 pixels per inch
   std::string_view font_name;
   int font_height;  // at 96 pixels per inch, negative: character height
-  std::span<const ControlSpec> controls;
+  std::span<const ControlLayout> controls;
 };
 
-// Index of a control in FormSpec::controls.
+// Index of a control in FormLayout::controls.
 using ControlId = std::size_t;
 
 // The form's event handlers, called by the toolkit on the user-interface thread.
@@ -55,7 +55,7 @@ class Toolkit {
   virtual void SetMainFormOnTaskBar(bool on) = 0;
   // Creates the main form, runs events.OnCreate() inside the creation guard (an escaping
   // exception is reported and creation completes), then shows the form.
-  virtual void CreateForm(const FormSpec& spec, FormEvents& events) = 0;
+  virtual void CreateForm(const FormLayout& layout, FormEvents& events) = 0;
   // Runs the message loop until termination is requested or the main form is closed. An
   // exception escaping an event handler is reported and the loop goes on.
   virtual void Run() = 0;

@@ -15,12 +15,12 @@ void HostToolkit::QueueClose() {
   script_.emplace_back([this] { closed_ = true; });
 }
 
-void HostToolkit::CreateForm(const FormSpec& spec, FormEvents& events) {
-  spec_ = &spec;
+void HostToolkit::CreateForm(const FormLayout& layout, FormEvents& events) {
+  layout_ = &layout;
   events_ = &events;
   visible_.clear();
-  item_index_.assign(spec.controls.size(), -1);
-  for (const ControlSpec& control : spec.controls) visible_.push_back(control.visible);
+  item_index_.assign(layout.controls.size(), -1);
+  for (const ControlLayout& control : layout.controls) visible_.push_back(control.visible);
   try {
     events.OnCreate();
   } catch (const std::exception& error) {

@@ -30,13 +30,13 @@ class HostToolkit final : public Toolkit {
 
   const std::vector<Box>& boxes() const { return boxes_; }
   bool shown() const { return shown_; }
-  bool created() const { return spec_ != nullptr; }
+  bool created() const { return layout_ != nullptr; }
   bool visible(ControlId control) const { return visible_.at(control); }
   bool closed() const { return closed_; }
 
   void Initialize() override {}
   void SetMainFormOnTaskBar(bool) override {}
-  void CreateForm(const FormSpec& spec, FormEvents& events) override;
+  void CreateForm(const FormLayout& layout, FormEvents& events) override;
   void Run() override;
   void ProcessMessages() override {}
   void Restore() override {}
@@ -52,7 +52,7 @@ class HostToolkit final : public Toolkit {
   void Record(bool error, std::string_view text);
 
   std::string title_;
-  const FormSpec* spec_ = nullptr;
+  const FormLayout* layout_ = nullptr;
   FormEvents* events_ = nullptr;
   std::vector<bool> visible_;
   std::vector<int> item_index_;

@@ -84,11 +84,11 @@ void Win32Toolkit::Initialize() {
   ::RegisterClassExW(&group);
 }
 
-void Win32Toolkit::CreateForm(const FormSpec& spec, FormEvents& events) {
-  spec_ = &spec;
+void Win32Toolkit::CreateForm(const FormLayout& layout, FormEvents& events) {
+  layout_ = &layout;
   events_ = &events;
   const DWORD ex_style = WS_EX_CONTROLPARENT | (on_taskbar_ ? WS_EX_APPWINDOW : 0);
-  form_ = ::CreateWindowExW(ex_style, kFormClass, Widen(spec.caption).c_str(), kFormStyle,
+  form_ = ::CreateWindowExW(ex_style, kFormClass, Widen(layout.caption).c_str(), kFormStyle,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                             nullptr, instance_, this);
   if (!form_) return;
@@ -108,28 +108,28 @@ void Win32Toolkit::CreateForm(const FormSpec& spec, FormEvents& events) {
 
 void Win32Toolkit::CreateControls() {
   controls_.clear();
-  controls_.resize(spec_->controls.size());
-  for (std::size_t i = 0; i < spec_->controls.size(); ++i) {
-    const ControlSpec& spec = spec_->controls[i];
+  controls_.resize(layout_->controls.size());
+  for (std::size_t i = 0; i < layout_->controls.size(); ++i) {
+    const ControlLayout& layout = layout_->controls[i];
     Control& control = controls_[i];
-    control.spec = &spec;
-    const DWORD visible = spec.visible ? WS_VISIBLE : 0;
+    control.layout = &layout;
+    const DWORD visible = layout.visible ? WS_VISIBLE : 0;
     const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kControlIdBase + i));
-    if (spec.kind == ControlKind::PushButton) {
-      control.window = ::CreateWindowExW(0, L"BUTTON", Widen(spec.text).c_str(),
+    if (layout.kind == ControlKind::PushButton) {
+      control.window = ::CreateWindowExW(0, L"BUTTON", Widen(layout.text).c_str(),
                                          WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON | visible, 0, 0, 0,
                                          0, form_, id, instance_, nullptr);
       continue;
     }
-    control.background = UniqueBrush(::CreateSolidBrush(SystemColor(spec.color)));
+    control.background = UniqueBrush(::CreateSolidBrush(SystemColor(layout.color)));
     control.window = ::CreateWindowExW(WS_EX_CONTROLPARENT, kGroupClass, L"",
                                        WS_CHILD | WS_CLIPCHILDREN | visible, 0, 0, 0, 0, form_, id,
                                        instance_, this);
-    for (std::size_t item = 0; item < spec.items.size(); ++item) {
+    for (std::size_t item = 0; item < layout.items.size(); ++item) {
       // The first item starts the group and is the tab stop.
       const DWORD first = item == 0 ? WS_GROUP | WS_TABSTOP : 0;
       control.items.push_back(::CreateWindowExW(
-          0, L"BUTTON", Widen(spec.items[item]).c_str(),
+          0, L"BUTTON", Widen(layout.items[item]).c_str(),
           WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON | first, 0, 0, 0, 0, control.window,
           reinterpret_cast<HMENU>(static_cast<INT_PTR>(kItemIdBase + item)), instance_, nullptr));
     }
@@ -137,16 +137,16 @@ void Win32Toolkit::CreateControls() {
 }
 
 void Win32Toolkit::Layout() {
-  font_ = UniqueFont(::CreateFontW(::MulDiv(spec_->font_height, static_cast<int>(dpi_), 96), 0, 0,
+  font_ = UniqueFont(::CreateFontW(::MulDiv(layout_->font_height, static_cast<int>(dpi_), 96), 0, 0,
                                    0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                   DEFAULT_PITCH | FF_DONTCARE, Widen(spec_->font_name).c_str()));
+                                   DEFAULT_PITCH | FF_DONTCARE, Widen(layout_->font_name).c_str()));
   const auto font = reinterpret_cast<WPARAM>(font_.get());
   for (Control& control : controls_) {
-    const ControlSpec& spec = *control.spec;
-    const int width = Scale(spec.width);
-    const int height = Scale(spec.height);
-    ::SetWindowPos(control.window, nullptr, Scale(spec.left), Scale(spec.top), width, height,
+    const ControlLayout& layout = *control.layout;
+    const int width = Scale(layout.width);
+    const int height = Scale(layout.height);
+    ::SetWindowPos(control.window, nullptr, Scale(layout.left), Scale(layout.top), width, height,
                    SWP_NOZORDER | SWP_NOACTIVATE);
     ::SendMessageW(control.window, WM_SETFONT, font, TRUE);
     if (control.items.empty()) continue;
@@ -165,8 +165,8 @@ void Win32Toolkit::Layout() {
 
 void Win32Toolkit::PlaceForm() {
   const DWORD ex_style = static_cast<DWORD>(::GetWindowLongPtrW(form_, GWL_EXSTYLE));
-  const RECT frame = WindowRectForClient(Scale(spec_->client_width), Scale(spec_->client_height),
-                                         kFormStyle, ex_style, dpi_);
+  const RECT frame = WindowRectForClient(Scale(layout_->client_width),
+                                         Scale(layout_->client_height), kFormStyle, ex_style, dpi_);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
   RECT work{};
@@ -314,7 +314,7 @@ LRESULT Win32Toolkit::OnGroupMessage(HWND window, UINT message, WPARAM wparam, L
     case WM_CTLCOLORBTN: {
       const Control& control = controls_.at(group);
       const auto dc = reinterpret_cast<HDC>(wparam);
-      ::SetBkColor(dc, SystemColor(control.spec->color));
+      ::SetBkColor(dc, SystemColor(control.layout->color));
       ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
       return reinterpret_cast<LRESULT>(control.background.get());
     }

@@ -20,7 +20,7 @@ class Win32Toolkit final : public Toolkit {
 
   void Initialize() override;
   void SetMainFormOnTaskBar(bool on) override { on_taskbar_ = on; }
-  void CreateForm(const FormSpec& spec, FormEvents& events) override;
+  void CreateForm(const FormLayout& layout, FormEvents& events) override;
   void Run() override;
   void ProcessMessages() override;
   void Restore() override;
@@ -34,7 +34,7 @@ class Win32Toolkit final : public Toolkit {
 
  private:
   struct Control {
-    const ControlSpec* spec = nullptr;
+    const ControlLayout* layout = nullptr;
     HWND window = nullptr;
     std::vector<HWND> items;  // radio group items
     int item_index = -1;
@@ -57,7 +57,7 @@ class Win32Toolkit final : public Toolkit {
   bool on_taskbar_ = false;
   bool terminated_ = false;
   bool tabbing_ = false;  // the focus is moving by Tab
-  const FormSpec* spec_ = nullptr;
+  const FormLayout* layout_ = nullptr;
   FormEvents* events_ = nullptr;
   HWND form_ = nullptr;
   std::vector<Control> controls_;
