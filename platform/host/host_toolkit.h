@@ -30,9 +30,7 @@ class HostToolkit final : public Toolkit {
 
   const std::vector<Box>& boxes() const { return boxes_; }
   bool shown() const { return shown_; }
-  bool created() const { return layout_ != nullptr; }
   bool visible(ControlId control) const { return visible_.at(control); }
-  bool closed() const { return closed_; }
 
   void Initialize() override {}
   void SetMainFormOnTaskBar(bool) override {}

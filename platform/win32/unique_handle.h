@@ -61,11 +61,6 @@ struct ModuleTraits {
   static Handle Invalid() { return nullptr; }
   static void Close(Handle h) { ::FreeLibrary(h); }
 };
-struct WindowTraits {
-  using Handle = HWND;
-  static Handle Invalid() { return nullptr; }
-  static void Close(Handle h) { ::DestroyWindow(h); }
-};
 
 using UniqueFile = UniqueHandle<FileTraits>;
 using UniqueKey = UniqueHandle<KeyTraits>;
