@@ -137,11 +137,12 @@ void Win32Toolkit::CreateControls() {
 }
 
 void Win32Toolkit::Layout() {
-  font_ = UniqueFont(::CreateFontW(::MulDiv(layout_->font_height, static_cast<int>(dpi_), 96), 0, 0,
-                                   0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                   DEFAULT_PITCH | FF_DONTCARE, Widen(layout_->font_name).c_str()));
-  const auto font = reinterpret_cast<WPARAM>(font_.get());
+  // The font for this DPI; the previous one is deleted only once no control uses it.
+  UniqueFont font_for_dpi(::CreateFontW(
+      ::MulDiv(layout_->font_height, static_cast<int>(dpi_), 96), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+      FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+      DEFAULT_PITCH | FF_DONTCARE, Widen(layout_->font_name).c_str()));
+  const auto font = reinterpret_cast<WPARAM>(font_for_dpi.get());
   for (Control& control : controls_) {
     const ControlLayout& layout = *control.layout;
     const int width = Scale(layout.width);
@@ -161,6 +162,7 @@ void Win32Toolkit::Layout() {
       ::SendMessageW(control.items[static_cast<std::size_t>(item)], WM_SETFONT, font, TRUE);
     }
   }
+  font_ = std::move(font_for_dpi);
 }
 
 void Win32Toolkit::PlaceForm() {
