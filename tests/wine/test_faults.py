@@ -39,9 +39,11 @@ class Faults(unittest.TestCase):
         self.s.release_locks(self.s.root)
 
     # --- helpers ---------------------------------------------------------------------------
-    def run_setup(self, media, language="English"):
+    def run_setup(self, media, language="English", before_click=None):
         """Starts Setup.exe, chooses the language whenever the chooser waits, and returns the
-        texts of the boxes it shows until it ends or waits with no box and no chooser."""
+        texts of the boxes it shows until it ends or waits with no box and no chooser.
+        before_click runs once the chooser is up: Wine's start-up of a process may rewrite
+        the shell's registry keys, so a test changes them only then."""
         process = self.s.start_setup(media)
         self.cleanups.append(lambda: process.poll() is None and (process.kill(), process.wait()))
         boxes, clicks = [], 0
@@ -53,6 +55,8 @@ class Faults(unittest.TestCase):
             chooser = any('"English" visible=1' in line for line in self.dump_if_shown())
             if not chooser or clicks == 2:
                 break
+            if before_click and clicks == 0:
+                before_click()
             self.s.driver("click", CAPTION, language)
             clicks += 1
         self.exit_code = wait_exit(process, 10)
@@ -156,8 +160,10 @@ class Faults(unittest.TestCase):
     # --- desktop ---------------------------------------------------------------------------
     def test_desktop_value_of_another_type(self):
         media = self.s.make_media("media-dword")
-        self.registry("add", SHELL_FOLDERS, "/v", "Desktop", "/t", "REG_DWORD", "/d", "1", "/f")
-        self.assertEqual(self.run_setup(media), ["Invalid data type for 'Desktop'"])
+        self.assertEqual(
+            self.run_setup(media, before_click=lambda: self.registry(
+                "add", SHELL_FOLDERS, "/v", "Desktop", "/t", "REG_DWORD", "/d", "1", "/f")),
+            ["Invalid data type for 'Desktop'"])
         self.assertTrue(self.s.wait_window(5), "the window did not stay")
         self.assertFalse(self.s.c(r"C:\Nolvarin\Celvano.ico").exists())
         self.assertEqual(self.s.desktop_items(), set())
@@ -165,15 +171,17 @@ class Faults(unittest.TestCase):
 
     def test_desktop_value_absent_uses_the_shells_desktop(self):
         media = self.s.make_media("media-novalue")
-        self.registry("delete", SHELL_FOLDERS, "/v", "Desktop", "/f")
-        self.assertEqual(self.run_setup(media), ["Installation completed."])
+        self.assertEqual(
+            self.run_setup(media, before_click=lambda: self.registry(
+                "delete", SHELL_FOLDERS, "/v", "Desktop", "/f")),
+            ["Installation completed."])
         self.assertIn("Orvalis.lnk", self.s.desktop_items())
         self.assertFalse(self.s.c(r"C:\Orvalis.lnk").exists())
 
     def test_desktop_value_naming_a_missing_folder(self):
         media = self.s.make_media("media-gone")
-        self.registry("add", SHELL_FOLDERS, "/v", "Desktop", "/d", r"C:\users\nobody\Desktop", "/f")
-        [text] = self.run_setup(media)
+        [text] = self.run_setup(media, before_click=lambda: self.registry(
+            "add", SHELL_FOLDERS, "/v", "Desktop", "/d", r"C:\users\nobody\Desktop", "/f"))
         lines = text.split("\n")
         self.assertEqual(lines[:2], [INCOMPLETE, r"C:\users\nobody\Desktop\Tobrenix.lnk"])
         self.assertIn(r"C:\users\nobody\Desktop\Orvalis EN.pdf", lines)

@@ -195,10 +195,12 @@ class SetupUnderWine(unittest.TestCase):
         media = self.s.make_media("media-nokey")
         _, value = self.s.wine("reg", "query", SHELL_FOLDERS, "/v", "Desktop")
         desktop = value.split("REG_SZ")[1].strip()
-        self.s.wine("reg", "delete", SHELL_FOLDERS, "/f")
         try:
-            self.assertNotEqual(self.s.wine("reg", "query", SHELL_FOLDERS, check=False)[0], 0)
             self.start(media)
+            self.assertTrue(self.s.wait_window())
+            # Removed once the chooser is up: Wine's start-up of a process may rewrite it.
+            self.s.wine("reg", "delete", SHELL_FOLDERS, "/f")
+            self.assertNotEqual(self.s.wine("reg", "query", SHELL_FOLDERS, check=False)[0], 0)
             self.choose("English")
             self.assertEqual(self.s.message(),
                              "Nemůžu v registrech najít cestu k pracovní ploše.")

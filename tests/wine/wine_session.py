@@ -211,9 +211,14 @@ class WineSession:
 def session_from_environment():
     """The session for a test module, with the programs that ctest names in the environment."""
     build = Path(os.environ["SETUP_EXE"]).parents[2]
-    return WineSession(os.environ["SETUP_EXE"], os.environ["UIDRIVER_EXE"],
-                       os.environ["MAKE_MEDIA_EXE"],
-                       os.environ.get("WINE_ARTIFACTS", build / "wine-artifacts"))
+    args = (os.environ["SETUP_EXE"], os.environ["UIDRIVER_EXE"], os.environ["MAKE_MEDIA_EXE"],
+            os.environ.get("WINE_ARTIFACTS", build / "wine-artifacts"))
+    try:
+        return WineSession(*args)
+    except (RuntimeError, subprocess.TimeoutExpired) as error:
+        # A new prefix's first start now and then fails in Wine's own start-up; once more.
+        print(f"Wine session set-up failed ({error}); trying once more", flush=True)
+        return WineSession(*args)
 
 
 def wait_exit(process, seconds=30):
