@@ -12,7 +12,7 @@ import shutil
 import subprocess
 import unittest
 
-from wine_session import CAPTION, session_from_environment, wait_exit
+from wine_session import CAPTION, module_fixture, wait_exit
 
 PLANTED = ["version", "uxtheme", "msimg32", "rpcrt4", "combase", "ole32", "comctl32",
            "shell32", "dwmapi", "cryptbase", "userenv", "winmm", "propsys", "profapi"]
@@ -20,14 +20,7 @@ PLANTED = ["version", "uxtheme", "msimg32", "rpcrt4", "combase", "ole32", "comct
 SESSION = None
 
 
-def setUpModule():
-    global SESSION
-    SESSION = session_from_environment()
-
-
-def tearDownModule():
-    if SESSION:
-        SESSION.close()
+setUpModule, tearDownModule = module_fixture(globals())
 
 
 class DllPlanting(unittest.TestCase):

@@ -9,7 +9,7 @@ import time
 import unittest
 from pathlib import Path
 
-from wine_session import CAPTION, session_from_environment, wait_exit, windows_path
+from wine_session import CAPTION, module_fixture, wait_exit, windows_path
 
 SESSION = None
 SHELL_FOLDERS = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders"
@@ -17,14 +17,7 @@ INCOMPLETE = "Installation incomplete. These files could not be written:"
 FIVE = ["Orvalis.exe", "Halvexa.exe", "Marvesk.exe", "Zantriel.exe", "Bravonel.exe"]
 
 
-def setUpModule():
-    global SESSION
-    SESSION = session_from_environment()
-
-
-def tearDownModule():
-    if SESSION:
-        SESSION.close()
+setUpModule, tearDownModule = module_fixture(globals())
 
 
 class Faults(unittest.TestCase):

@@ -4,21 +4,14 @@ import shutil
 import unittest
 from pathlib import Path
 
-from wine_session import CAPTION, session_from_environment, wait_exit
+from wine_session import CAPTION, module_fixture, wait_exit
 
 SESSION = None
 SHELL_FOLDERS = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders"
 ORVALIS_DESKTOP = {"Tobrenix.lnk", "Orvalis.lnk", "Orvalis DATA.lnk", "Tobrenix DATA.lnk"}
 
 
-def setUpModule():
-    global SESSION
-    SESSION = session_from_environment()
-
-
-def tearDownModule():
-    if SESSION:
-        SESSION.close()
+setUpModule, tearDownModule = module_fixture(globals())
 
 
 def media_file(media, source):

@@ -3,7 +3,7 @@ import subprocess
 import time
 import unittest
 
-from wine_session import CAPTION, session_from_environment, wait_exit
+from wine_session import CAPTION, module_fixture, wait_exit
 
 SESSION = None
 # Left, top, width, height at 96 pixels per inch.
@@ -12,14 +12,7 @@ LAYOUT = {"Setup": (18, 24, 75, 25), "Register": (128, 24, 75, 25),
 ITEMS = ["Česky", "English", "Deutsche", "Svenska", "Русский"]
 
 
-def setUpModule():
-    global SESSION
-    SESSION = session_from_environment()
-
-
-def tearDownModule():
-    if SESSION:
-        SESSION.close()
+setUpModule, tearDownModule = module_fixture(globals())
 
 
 def scaled(value, dpi):

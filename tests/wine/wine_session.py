@@ -221,6 +221,18 @@ def session_from_environment():
         return WineSession(*args)
 
 
+def module_fixture(namespace):
+    """setUpModule and tearDownModule for a test module whose tests share namespace["SESSION"]."""
+    def set_up():
+        namespace["SESSION"] = session_from_environment()
+
+    def tear_down():
+        if namespace.get("SESSION"):
+            namespace["SESSION"].close()
+
+    return set_up, tear_down
+
+
 def wait_exit(process, seconds=30):
     """The process's exit code once it has ended, or None if it is still running."""
     try:
