@@ -32,7 +32,8 @@ def print_tree(title, folder, base):
     for path in files:
         by_folder.setdefault(path.parent, []).append(path)
     for parent, paths in sorted(by_folder.items()):
-        names = ", ".join(p.name for p in paths[:6]) + (", ..." if len(paths) > 6 else "")
+        shown = paths if len(paths) <= 12 else paths[:6]
+        names = ", ".join(p.name for p in shown) + (", ..." if len(shown) < len(paths) else "")
         print(f"  {base}{str(parent.relative_to(folder.parent)).replace('/', chr(92))}: "
               f"{len(paths)} ({names})")
 
