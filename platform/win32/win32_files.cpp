@@ -47,26 +47,34 @@ DWORD Attributes(const std::wstring& path) {
 
 }  // namespace
 
-std::wstring ExecutableFolder() {
+namespace {
+
+// The running executable's full path, however long.
+std::wstring ExecutablePath() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length =
         ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length < path.size()) {
       path.resize(length);
-      break;
+      return path;
     }
     path.resize(path.size() * 2);
   }
+}
+
+}  // namespace
+
+std::wstring ExecutableFolder() {
+  const std::wstring path = ExecutablePath();
   const auto slash = path.find_last_of(L"\\/");
   return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash);
 }
 
 std::wstring ExecutableTitle() {
-  std::wstring path(MAX_PATH, L'\0');
-  path.resize(::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+  const std::wstring path = ExecutablePath();
   const auto slash = path.find_last_of(L"\\/");
-  std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
+  const std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
   return name.substr(0, name.find(L'.'));
 }
 
