@@ -1,6 +1,7 @@
 // The installer's only window, TForm1: its layout and its handlers.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "platform/files.h"
@@ -43,6 +44,8 @@ class TForm1 final : public platform::FormEvents {
   void CleanMedia();
   void PlaceDesktopLinks();
   void PlaceManual(const install::Manual& manual);
+  // The path of a desktop item ("\Orvalis.lnk") in the current user's desktop folder.
+  std::string DesktopPath(std::string_view item);
   void CopyToDesktop(std::string_view source, std::string_view item);
 
   platform::Toolkit& application_;

@@ -29,15 +29,21 @@ std::string AsDesktopItem(std::string_view name) {
 
 }  // namespace
 
+std::string TForm1::DesktopPath(std::string_view item) {
+  // Looked up afresh for every item.
+  std::string path = install::GetDesktopDir(registry_);
+  path += item;
+  return path;
+}
+
 void TForm1::CopyToDesktop(std::string_view source, std::string_view item) {
-  install::CopyRecorded(files_, source, install::GetDesktopDir(registry_) + std::string(item));
+  install::CopyRecorded(files_, source, DesktopPath(item));
 }
 
 void TForm1::RegisterClick() {
   for (const install::OldVersion& old : install::kOldVersions) {
-    files_.DeleteFile(install::GetDesktopDir(registry_) + std::string(old.desktop_program));
-    if (!old.desktop_link.empty())
-      files_.DeleteFile(install::GetDesktopDir(registry_) + std::string(old.desktop_link));
+    files_.DeleteFile(DesktopPath(old.desktop_program));
+    if (!old.desktop_link.empty()) files_.DeleteFile(DesktopPath(old.desktop_link));
     if (!old.program_file.empty()) files_.DeleteFile(old.program_file);
   }
   CopyTable(files_, install::kProgramFolderLinks);
